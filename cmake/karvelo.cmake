@@ -1,0 +1,69 @@
+# Build settings shared by every target of both worlds (native and Windows).
+set(CMAKE_CXX_STANDARD 20)
+set(CMAKE_CXX_STANDARD_REQUIRED ON)
+set(CMAKE_CXX_EXTENSIONS OFF)
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
+
+add_compile_options(-Wall -Wextra)
+
+# Product texts are Windows-1252 bytes at run time while the sources stay UTF-8.
+# clang only knows UTF-8 as execution charset; it is used for the fuzz build alone,
+# where the bytes of the literals do not matter.
+if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP1252)
+endif()
+
+if(WIN32)
+    # Runtime linked statically: the .exe files need no DLL beside them.
+    add_link_options(-static -static-libgcc -static-libstdc++)
+    add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+endif()
+
+if(KARVELO_SANITIZE)
+    add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(KARVELO_FUZZ)
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(KARVELO_TESTS)
+    if(WIN32)
+        # GoogleTest is cross-built from the Debian sources.
+        set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+        set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+        add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+        add_library(GTest::gtest ALIAS gtest)
+        add_library(GTest::gtest_main ALIAS gtest_main)
+        add_library(GTest::gmock ALIAS gmock)
+    else()
+        find_package(GTest REQUIRED)
+        include(GoogleTest)
+    endif()
+endif()
+
+# karvelo_test(<name> SOURCES <files...> LIBS <targets...>)
+# A GoogleTest program. Natively every test case becomes a ctest test; in the Windows
+# world the whole program is one ctest test run under Wine (the cross-compiling emulator).
+function(karvelo_test name)
+    if(NOT KARVELO_TESTS)
+        return()
+    endif()
+    cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${T_SOURCES})
+    target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gmock GTest::gtest_main)
+    # Wine sees the Linux file system as drive Z:.
+    set(testdata "${CMAKE_CURRENT_SOURCE_DIR}/testdata/")
+    if(WIN32)
+        set(testdata "Z:${testdata}")
+    endif()
+    target_compile_definitions(${name} PRIVATE KARVELO_TESTDATA="${testdata}")
+    if(WIN32)
+        add_test(NAME ${name} COMMAND ${name})
+        set_tests_properties(${name} PROPERTIES LABELS wine)
+    else()
+        gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS native)
+    endif()
+endfunction()

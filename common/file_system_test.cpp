@@ -1,0 +1,93 @@
+// One table of file-system cases, run against the in-memory fake and against the real
+// file system of the platform (POSIX natively, Win32 under Wine).
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "common/file_system.hpp"
+#include "common/testing/memory_file_system.hpp"
+#include "common/testing/temp_folder.hpp"
+
+namespace karvelo {
+namespace {
+
+struct Backend {
+    std::unique_ptr<FileSystem> files;
+    std::string folder;  // an existing, empty folder, ending in a separator
+    std::unique_ptr<testing::TempFolder> temp;
+};
+
+using BackendFactory = std::function<Backend()>;
+
+class FileSystemContract : public ::testing::TestWithParam<std::pair<const char*, BackendFactory>> {
+protected:
+    void SetUp() override { b_ = GetParam().second(); }
+    std::string at(std::string_view name) const { return b_.folder + std::string(name); }
+    FileSystem& fs() { return *b_.files; }
+    Backend b_;
+};
+
+TEST_P(FileSystemContract, RoundTripsEveryByte) {
+    std::string bytes = "L\xF6schen\r\n";
+    bytes += std::string(1, '\0') + "\xFF\x80 end";
+    bytes += std::string(200000, 'x');  // more than one read or write chunk
+    ASSERT_TRUE(fs().writeFile(at("a.com"), bytes));
+    EXPECT_TRUE(fs().fileExists(at("a.com")));
+    EXPECT_EQ(fs().readFile(at("a.com")), bytes);
+}
+
+TEST_P(FileSystemContract, WriteReplacesExistingFile) {
+    ASSERT_TRUE(fs().writeFile(at("b.txt"), "first and longer"));
+    ASSERT_TRUE(fs().writeFile(at("b.txt"), "second"));
+    EXPECT_EQ(fs().readFile(at("b.txt")), "second");
+}
+
+TEST_P(FileSystemContract, EmptyFileReadsAsNoBytes) {
+    ASSERT_TRUE(fs().writeFile(at("empty.com"), ""));
+    EXPECT_EQ(fs().readFile(at("empty.com")), "");
+}
+
+TEST_P(FileSystemContract, MissingThingsFail) {
+    EXPECT_EQ(fs().readFile(at("missing.com")), std::nullopt);
+    EXPECT_FALSE(fs().fileExists(at("missing.com")));
+    EXPECT_FALSE(fs().deleteFile(at("missing.com")));
+    EXPECT_FALSE(fs().writeFile(at("no-such-folder/x.txt"), "x"));
+}
+
+TEST_P(FileSystemContract, DeleteRemovesFile) {
+    ASSERT_TRUE(fs().writeFile(at("d.txt"), "x"));
+    EXPECT_TRUE(fs().deleteFile(at("d.txt")));
+    EXPECT_FALSE(fs().fileExists(at("d.txt")));
+}
+
+Backend memoryBackend() {
+    auto files = std::make_unique<testing::MemoryFileSystem>();
+    files->addFolder("C:\\Work\\");
+    return {std::move(files), "C:\\Work\\", nullptr};
+}
+
+Backend systemBackend() {
+    auto temp = std::make_unique<testing::TempFolder>();
+    std::string folder = temp->path();
+    return {makeSystemFileSystem(), folder, std::move(temp)};
+}
+
+INSTANTIATE_TEST_SUITE_P(Backends, FileSystemContract,
+                         ::testing::Values(std::make_pair("Memory", BackendFactory(memoryBackend)),
+                                           std::make_pair("System", BackendFactory(systemBackend))),
+                         [](const auto& info) { return std::string(info.param.first); });
+
+TEST(MemoryFileSystem, NamesAreCaseInsensitiveAndFailuresCanBeInjected) {
+    testing::MemoryFileSystem fs;
+    fs.putFile("D:\\Logs\\Alarmlog.com", "x");
+    EXPECT_EQ(fs.readFile("d:/LOGS/alarmlog.COM"), "x");
+    fs.makeUnreadable("D:\\Logs\\Alarmlog.com");
+    EXPECT_EQ(fs.readFile("D:\\Logs\\Alarmlog.com"), std::nullopt);
+    fs.failWritesAfter(3);
+    EXPECT_FALSE(fs.writeFile("D:\\Logs\\out.txt", "four"));
+    EXPECT_FALSE(fs.fileExists("D:\\Logs\\out.txt"));
+}
+
+}  // namespace
+}  // namespace karvelo

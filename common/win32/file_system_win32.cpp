@@ -1,0 +1,66 @@
+#include <windows.h>
+
+#include "common/file_system.hpp"
+#include "common/win32/handles.hpp"
+
+namespace karvelo {
+namespace {
+
+class Win32FileSystem final : public FileSystem {
+public:
+    std::optional<std::string> readFile(std::string_view path) override {
+        FileHandle file(CreateFileA(std::string(path).c_str(), GENERIC_READ, FILE_SHARE_READ,
+                                    nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file) return std::nullopt;
+        std::string data;
+        LARGE_INTEGER size{};
+        if (GetFileSizeEx(file.get(), &size) && size.QuadPart > 0) {
+            data.reserve(static_cast<std::size_t>(size.QuadPart));
+        }
+        char chunk[65536];
+        for (;;) {
+            DWORD got = 0;
+            if (!ReadFile(file.get(), chunk, sizeof chunk, &got, nullptr)) return std::nullopt;
+            if (got == 0) break;
+            data.append(chunk, got);
+        }
+        return data;
+    }
+
+    bool writeFile(std::string_view path, std::string_view bytes) override {
+        const std::string name(path);
+        bool ok = true;
+        {
+            FileHandle file(CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (!file) return false;
+            while (!bytes.empty()) {
+                const DWORD want = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 20));
+                DWORD put = 0;
+                if (!WriteFile(file.get(), bytes.data(), want, &put, nullptr) || put == 0) {
+                    ok = false;
+                    break;
+                }
+                bytes.remove_prefix(put);
+            }
+            if (!file.close()) ok = false;
+        }
+        if (!ok) DeleteFileA(name.c_str());
+        return ok;
+    }
+
+    bool fileExists(std::string_view path) override {
+        const DWORD attributes = GetFileAttributesA(std::string(path).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    }
+
+    bool deleteFile(std::string_view path) override {
+        return DeleteFileA(std::string(path).c_str()) != 0;
+    }
+};
+
+}  // namespace
+
+std::unique_ptr<FileSystem> makeSystemFileSystem() { return std::make_unique<Win32FileSystem>(); }
+
+}  // namespace karvelo

@@ -1,0 +1,1 @@
+Kopfzweidrëi  

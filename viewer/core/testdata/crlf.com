@@ -1,0 +1,4 @@
+Kopf
+
+zwei
+drëi  
