@@ -22,6 +22,8 @@ public:
     std::size_t size() const { return starts_.size(); }
     bool empty() const { return starts_.empty(); }
     std::string_view operator[](std::size_t i) const;
+    // Bytes of the file the lines came from, terminators included.
+    std::size_t byteCount() const { return bytes_.size(); }
 
     // Largest file the list can hold (offsets are 32 bits wide).
     static constexpr std::size_t kMaxBytes = 0xFFFFFFFFu;

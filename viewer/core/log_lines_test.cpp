@@ -36,6 +36,9 @@ TEST(LineList, SplitsAtEveryTerminator) {
         {"\0\0"s, {"", ""}},
         {"x\r", {"x"}},
         {"K\xFChlmittel \x80\r\n", {"K\xFChlmittel \x80"}},  // bytes above 127 unchanged
+        // terminators at every place of an eight-byte word, between tabs and other low bytes
+        {"\t\t\t\t\t\t\t\t\t\t\t\ta\tb\r\nc\x0B\x0C\x01", {"\t\t\t\t\t\t\t\t\t\t\t\ta\tb", "c\x0B\x0C\x01"}},
+        {"1234567\n12345678\r123456789\0"s + "0123456789abcdef\n", {"1234567", "12345678", "123456789", "0123456789abcdef"}},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(toVector(LineList(c.bytes)), c.expected) << ::testing::PrintToString(c.bytes);
