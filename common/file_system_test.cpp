@@ -37,6 +37,11 @@ TEST_P(FileSystemContract, RoundTripsEveryByte) {
     EXPECT_EQ(fs().readFile(at("a.com")), bytes);
 }
 
+TEST_P(FileSystemContract, NamesInTheAnsiCodePage) {
+    ASSERT_TRUE(fs().writeFile(at("L\xF6schen \xC4nderung.com"), "\xFC"));
+    EXPECT_EQ(fs().readFile(at("L\xF6schen \xC4nderung.com")), "\xFC");
+}
+
 TEST_P(FileSystemContract, WriteReplacesExistingFile) {
     ASSERT_TRUE(fs().writeFile(at("b.txt"), "first and longer"));
     ASSERT_TRUE(fs().writeFile(at("b.txt"), "second"));

@@ -55,7 +55,8 @@ TEST(LineList, LongLineHasNoLimit) {
 
 TEST(ReadLogLines, SameLinesForEveryLineEnding) {
     const Lines expected = {"Kopf", "", "zwei", "dr\xEBi  "};
-    const char* files[] = {"crlf.com", "lf.com", "cr.com", "nul.com"};
+    // Not "nul.com": NUL is a device name on Windows.
+    const char* files[] = {"crlf-ends.com", "lf-ends.com", "cr-ends.com", "nul-ends.com"};
     for (const char* name : files) {
         auto read = readLogLines(*makeSystemFileSystem(), std::string(KARVELO_TESTDATA) + name);
         ASSERT_TRUE(read.opened) << name;
