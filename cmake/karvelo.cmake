@@ -14,6 +14,7 @@ if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
 endif()
 
 if(WIN32)
+    enable_language(RC)
     # Runtime linked statically: the .exe files need no DLL beside them.
     add_link_options(-static -static-libgcc -static-libstdc++)
     add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
@@ -68,4 +69,65 @@ function(karvelo_test name)
     else()
         gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES LABELS native)
     endif()
+endfunction()
+
+# karvelo_embed(<target> <id> <file or target> [<id> <file or target> ...])
+# Carries files inside a Windows program as RCDATA resources with the given numbers (see
+# common/resources.hpp); a built target is embedded by its name and built first.
+function(karvelo_embed target)
+    set(items ${ARGN})
+    set(rc_text "")
+    set(depends "")
+    while(items)
+        list(POP_FRONT items id item)
+        if(TARGET ${item})
+            add_dependencies(${target} ${item})
+            set(file "$<TARGET_FILE:${item}>")
+        else()
+            set(file "${item}")
+        endif()
+        string(APPEND rc_text "${id} RCDATA \"${file}\"\n")
+        list(APPEND depends "${file}")
+    endwhile()
+    set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}_payload.rc")
+    file(GENERATE OUTPUT "${rc}" CONTENT "${rc_text}")
+    target_sources(${target} PRIVATE "${rc}")
+    set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${depends}")
+endfunction()
+
+# karvelo_program_resources(<target> <description> <icon file>)
+# Version resource and icon of a Windows program.
+function(karvelo_program_resources target description icon)
+    set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}_version.rc")
+    get_target_property(name ${target} OUTPUT_NAME)
+    if(NOT name)
+        set(name ${target})
+    endif()
+    file(WRITE "${rc}" "#include <winver.h>
+1 ICON \"${icon}\"
+1 VERSIONINFO
+FILEVERSION ${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0
+PRODUCTVERSION ${PROJECT_VERSION_MAJOR},${PROJECT_VERSION_MINOR},${PROJECT_VERSION_PATCH},0
+FILEOS VOS_NT_WINDOWS32
+FILETYPE VFT_APP
+BEGIN
+  BLOCK \"StringFileInfo\"
+  BEGIN
+    BLOCK \"040704E4\"
+    BEGIN
+      VALUE \"CompanyName\", \"Brenmoor\"
+      VALUE \"FileDescription\", \"${description}\"
+      VALUE \"FileVersion\", \"V001.000.015\"
+      VALUE \"OriginalFilename\", \"${name}.exe\"
+      VALUE \"ProductName\", \"Karvelo\"
+      VALUE \"ProductVersion\", \"V001.000.015\"
+    END
+  END
+  BLOCK \"VarFileInfo\"
+  BEGIN
+    VALUE \"Translation\", 0x407, 1252
+  END
+END
+")
+    target_sources(${target} PRIVATE "${rc}")
 endfunction()

@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace karvelo {
 
@@ -21,6 +22,17 @@ public:
 
     virtual bool fileExists(std::string_view path) = 0;
     virtual bool deleteFile(std::string_view path) = 0;
+
+    // Folders; paths may end in a separator or not.
+    virtual bool folderExists(std::string_view path) = 0;
+    virtual bool createFolder(std::string_view path) = 0;
+    // Removes an empty folder; false when it still holds anything or is missing.
+    virtual bool removeFolder(std::string_view path) = 0;
+    // Names of the files directly in the folder (no subfolders), in no particular order.
+    virtual std::vector<std::string> filesIn(std::string_view folder) = 0;
+    // Removes the folder with everything below it, read-only files included. True when
+    // the folder is gone afterwards.
+    virtual bool removeFolderTree(std::string_view path) = 0;
 };
 
 // The real file system of the platform the program was built for.

@@ -2,6 +2,7 @@
 // file system of the platform (POSIX natively, Win32 under Wine).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 
@@ -16,6 +17,7 @@ struct Backend {
     std::unique_ptr<FileSystem> files;
     std::string folder;  // an existing, empty folder, ending in a separator
     std::unique_ptr<testing::TempFolder> temp;
+    std::function<void(const std::string&)> setReadOnly;
 };
 
 using BackendFactory = std::function<Backend()>;
@@ -66,16 +68,52 @@ TEST_P(FileSystemContract, DeleteRemovesFile) {
     EXPECT_FALSE(fs().fileExists(at("d.txt")));
 }
 
+TEST_P(FileSystemContract, FoldersAndTheirFiles) {
+    const std::string sub = at("Karvelo");
+    EXPECT_FALSE(fs().folderExists(sub));
+    ASSERT_TRUE(fs().createFolder(sub));
+    EXPECT_TRUE(fs().folderExists(sub + "/"));
+    EXPECT_FALSE(fs().createFolder(sub));  // already there
+    ASSERT_TRUE(fs().writeFile(sub + "/a.exe", "a"));
+    ASSERT_TRUE(fs().writeFile(sub + "/B.chm", "b"));
+    ASSERT_TRUE(fs().createFolder(sub + "/Eigene"));
+    ASSERT_TRUE(fs().writeFile(sub + "/Eigene/c.txt", "c"));
+
+    auto names = fs().filesIn(sub);
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"B.chm", "a.exe"}));  // no subfolders, no deeper files
+    EXPECT_FALSE(fs().removeFolder(sub));                             // not empty
+    EXPECT_FALSE(fs().fileExists(sub));                               // a folder is no file
+    EXPECT_TRUE(fs().filesIn(at("missing")).empty());
+}
+
+TEST_P(FileSystemContract, RemoveFolderTreeTakesReadOnlyFilesToo) {
+    const std::string sub = at("Start Menu");
+    ASSERT_TRUE(fs().createFolder(sub));
+    ASSERT_TRUE(fs().createFolder(sub + "/deeper"));
+    ASSERT_TRUE(fs().writeFile(sub + "/deeper/Karvelo.lnk", "L"));
+    ASSERT_TRUE(fs().writeFile(sub + "/UnInstall.lnk", "U"));
+    b_.setReadOnly(sub + "/UnInstall.lnk");
+    EXPECT_TRUE(fs().removeFolderTree(sub));
+    EXPECT_FALSE(fs().folderExists(sub));
+    EXPECT_TRUE(fs().removeFolderTree(at("missing")));  // gone afterwards all the same
+    ASSERT_TRUE(fs().createFolder(at("empty")));
+    EXPECT_TRUE(fs().removeFolder(at("empty/")));
+    EXPECT_FALSE(fs().folderExists(at("empty")));
+}
+
 Backend memoryBackend() {
     auto files = std::make_unique<testing::MemoryFileSystem>();
     files->addFolder("C:\\Work\\");
-    return {std::move(files), "C:\\Work\\", nullptr};
+    auto* raw = files.get();
+    return {std::move(files), "C:\\Work\\", nullptr,
+            [raw](const std::string& path) { raw->makeReadOnly(path); }};
 }
 
 Backend systemBackend() {
     auto temp = std::make_unique<testing::TempFolder>();
     std::string folder = temp->path();
-    return {makeSystemFileSystem(), folder, std::move(temp)};
+    return {makeSystemFileSystem(), folder, std::move(temp), testing::setReadOnly};
 }
 
 INSTANTIATE_TEST_SUITE_P(Backends, FileSystemContract,

@@ -41,6 +41,15 @@ public:
     std::string AssociatedProgram(std::string_view extension);
 
 private:
+    // What the common opening checks beyond the root and the subkey.
+    enum class Needs { Nothing, ExistingKey, ExistingKeyAndValueName };
+    // Clears the error text and validates the arguments in the fixed order; false (with
+    // the message set) when the operation must fail.
+    bool checkArguments(RootKey root, std::string_view subkey, std::string_view valueName,
+                        Needs needs);
+    int writeValue(RootKey root, std::string_view subkey, std::string_view valueName,
+                   std::uint32_t type, std::string_view bytes);
+
     KeyValueStore& store_;
     HelperError& error_;
 };

@@ -38,7 +38,7 @@ public:
     // The folder's path as the shell gives it; nothing when the shell has no such folder.
     virtual std::optional<std::string> specialFolderPath(SpecialFolder folder) = 0;
     // Creates the shell-link object, sets every field and saves it. False when the object
-    // or its persistence interface could not be obtained (the save itself is not checked).
+    // or its persistence interface could not be obtained, or the link could not be saved.
     virtual bool saveShellLink(const ShellLink& link) = 0;
     virtual OsVersion osVersion() = 0;
     // True when a mutex of that name exists (the handle is closed again at once).

@@ -1,13 +1,21 @@
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <filesystem>
 
 #include "common/file_system.hpp"
 
 namespace karvelo {
 namespace {
+
+std::string withoutTrailingSeparator(std::string_view path) {
+    std::string p(path);
+    while (p.size() > 1 && p.back() == '/') p.pop_back();
+    return p;
+}
 
 class PosixFileSystem final : public FileSystem {
 public:
@@ -45,6 +53,34 @@ public:
 
     bool deleteFile(std::string_view path) override {
         return ::unlink(std::string(path).c_str()) == 0;
+    }
+
+    bool folderExists(std::string_view path) override {
+        struct stat st {};
+        return ::stat(withoutTrailingSeparator(path).c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+    }
+
+    bool createFolder(std::string_view path) override {
+        return ::mkdir(withoutTrailingSeparator(path).c_str(), 0755) == 0;
+    }
+
+    bool removeFolder(std::string_view path) override {
+        return ::rmdir(withoutTrailingSeparator(path).c_str()) == 0;
+    }
+
+    std::vector<std::string> filesIn(std::string_view folder) override {
+        std::vector<std::string> names;
+        std::error_code ec;
+        for (const auto& entry : std::filesystem::directory_iterator(withoutTrailingSeparator(folder), ec)) {
+            if (entry.is_regular_file(ec)) names.push_back(entry.path().filename().string());
+        }
+        return names;
+    }
+
+    bool removeFolderTree(std::string_view path) override {
+        std::error_code ec;
+        std::filesystem::remove_all(withoutTrailingSeparator(path), ec);
+        return !folderExists(path);
     }
 
 private:

@@ -17,4 +17,7 @@ private:
     std::string path_;
 };
 
+// Gives a real file the read-only attribute (Windows) or mode (POSIX).
+void setReadOnly(const std::string& path);
+
 }  // namespace karvelo::testing

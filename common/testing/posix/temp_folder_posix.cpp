@@ -1,4 +1,5 @@
 #include <stdlib.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <stdexcept>
@@ -17,5 +18,7 @@ TempFolder::~TempFolder() {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
 }
+
+void setReadOnly(const std::string& path) { ::chmod(path.c_str(), 0444); }
 
 }  // namespace karvelo::testing

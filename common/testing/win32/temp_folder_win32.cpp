@@ -24,8 +24,14 @@ TempFolder::TempFolder() {
 }
 
 TempFolder::~TempFolder() {
+    // Read-only files would stop std::filesystem::remove_all on Windows.
     std::error_code ignored;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(path_, ignored)) {
+        SetFileAttributesA(entry.path().string().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
     std::filesystem::remove_all(path_, ignored);
 }
+
+void setReadOnly(const std::string& path) { SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_READONLY); }
 
 }  // namespace karvelo::testing
