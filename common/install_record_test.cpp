@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "common/testing/fake_shell.hpp"
+#include "common/testing/memory_key_value_store.hpp"
+
 namespace karvelo::record {
 namespace {
 
@@ -108,6 +111,21 @@ TEST(InstallRecord, UninstallEntryAndFileClass) {
     EXPECT_EQ(fileClassCommand("C:\\Program Files\\Karvelo\\"), "C:\\Program Files\\Karvelo\\karvelo.exe %1");
     EXPECT_EQ(installationFolder("C:\\Program Files"), "C:\\Program Files\\Karvelo\\");
     EXPECT_EQ(installationFolder("D:\\"), "D:\\Karvelo\\");
+}
+
+TEST(WriteProbe, ProvesWriteRightsAndLeavesNothingBehind) {
+    testing::MemoryKeyValueStore store;
+    testing::FakeShell shell;
+    HelperError error;
+    RegistryHelper registry(store, error);
+    EXPECT_FALSE(writeProbe(registry, shell));  // no program key: nothing to write into
+    ASSERT_EQ(registry.RegistryCreateKey(kLocalMachine, kProgramKey), 1);
+    EXPECT_TRUE(writeProbe(registry, shell));
+    EXPECT_EQ(shell.sleeps, std::vector<std::uint32_t>{100});
+    EXPECT_EQ(registry.RegistryReadText(kLocalMachine, kProgramKey, "admin"), "");
+    EXPECT_EQ(registry.HelperLastError(), "ERROR, not specified message");  // the value is gone
+    store.denyWrites(kLocalMachine, kProgramKey);
+    EXPECT_FALSE(writeProbe(registry, shell));
 }
 
 }  // namespace
