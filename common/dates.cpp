@@ -49,6 +49,15 @@ constexpr Token kTokens[] = {
     {"%ss", &DateTime::second, 2},
 };
 
+// The token that starts at mask[i], if any.
+const Token* tokenAt(std::string_view mask, std::size_t i) {
+    if (mask[i] != '%') return nullptr;
+    for (const auto& t : kTokens) {
+        if (startsWithToken(mask, i, t.text)) return &t;
+    }
+    return nullptr;
+}
+
 }  // namespace
 
 std::int64_t dateValue(const DateTime& dt) {
@@ -89,15 +98,7 @@ std::string formatDateMask(std::string_view mask, const DateTime& dt) {
     std::string out;
     out.reserve(mask.size() + 8);
     for (std::size_t i = 0; i < mask.size();) {
-        const Token* hit = nullptr;
-        if (mask[i] == '%') {
-            for (const auto& t : kTokens) {
-                if (startsWithToken(mask, i, t.text)) {
-                    hit = &t;
-                    break;
-                }
-            }
-        }
+        const Token* hit = tokenAt(mask, i);
         if (!hit) {
             out += mask[i++];
             continue;
@@ -114,15 +115,7 @@ std::int64_t readDateMask(std::string_view text, std::string_view mask) {
     DateTime dt;
     std::size_t pos = 0;
     for (std::size_t i = 0; i < mask.size();) {
-        const Token* hit = nullptr;
-        if (mask[i] == '%') {
-            for (const auto& t : kTokens) {
-                if (startsWithToken(mask, i, t.text)) {
-                    hit = &t;
-                    break;
-                }
-            }
-        }
+        const Token* hit = tokenAt(mask, i);
         if (!hit) {
             ++pos;  // an ordinary mask character skips one character, whatever it is
             ++i;

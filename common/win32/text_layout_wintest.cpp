@@ -2,6 +2,8 @@
 // Arial's metrics): every line fits the width and the justified lines are full.
 #include <gtest/gtest.h>
 
+#include "common/testing/layout_lines.hpp"
+
 #include <string>
 #include <vector>
 
@@ -11,20 +13,8 @@
 namespace karvelo {
 namespace {
 
-std::vector<std::string> splitLines(const std::string& text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (std::size_t end; (end = text.find('\r', start)) != std::string::npos; start = end + 1) {
-        lines.push_back(text.substr(start, end - start));
-    }
-    lines.push_back(text.substr(start));
-    return lines;
-}
-
-std::string withoutBlanks(std::string text) {
-    std::erase_if(text, [](char c) { return c == ' ' || c == '\r'; });
-    return text;
-}
+using testing::splitLines;
+using testing::withoutBlanks;
 
 TEST(SystemTextMeasuring, GivesPlausibleWidths) {
     const auto measuring = makeSystemTextMeasuring();
