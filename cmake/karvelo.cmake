@@ -81,8 +81,14 @@ function(karvelo_embed target)
     while(items)
         list(POP_FRONT items id item)
         if(TARGET ${item})
-            add_dependencies(${target} ${item})
-            set(file "$<TARGET_FILE:${item}>")
+            # A copy at a fixed path: the resource compiler needs a plain file name, and the
+            # copy is remade whenever the embedded program is rebuilt.
+            set(file "${CMAKE_CURRENT_BINARY_DIR}/payload/${target}_${id}.bin")
+            add_custom_command(OUTPUT "${file}"
+                COMMAND ${CMAKE_COMMAND} -E copy "$<TARGET_FILE:${item}>" "${file}"
+                DEPENDS ${item}
+                COMMENT "Embedding ${item} into ${target}")
+            target_sources(${target} PRIVATE "${file}")
         else()
             set(file "${item}")
         endif()
@@ -90,7 +96,7 @@ function(karvelo_embed target)
         list(APPEND depends "${file}")
     endwhile()
     set(rc "${CMAKE_CURRENT_BINARY_DIR}/${target}_payload.rc")
-    file(GENERATE OUTPUT "${rc}" CONTENT "${rc_text}")
+    file(WRITE "${rc}" "${rc_text}")
     target_sources(${target} PRIVATE "${rc}")
     set_source_files_properties("${rc}" PROPERTIES OBJECT_DEPENDS "${depends}")
 endfunction()

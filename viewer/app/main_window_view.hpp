@@ -20,6 +20,29 @@ inline constexpr Colour kWhite = rgb(255, 255, 255);
 inline constexpr Colour kMint = rgb(140, 240, 220);         // every other row
 inline constexpr Colour kMarkingRed = rgb(240, 100, 100);   // search hits
 
+// Command numbers of the menu items and keys.
+enum CommandId : int {
+    kCmdLoad = 100,
+    kCmdSaveAsText,
+    kCmdExit,
+    kCmdNewSearch,
+    kCmdContinueSearch,
+    kCmdScrollTop,
+    kCmdScrollEnd,
+    kCmdClearMarks,
+    kCmdPrintAll,
+    kCmdPrintRange,
+    kCmdAbout,
+    kCmdChangeLog,
+    kCmdToDoList,
+    kCmdHelp,
+    kCmdEditErrorTexts,
+    kCmdViewErrorTexts,
+    kCmdProgramUpdate,
+    kCmdRegisterFileType,
+    kCmdReturn,
+};
+
 // Menu items whose enabled state the logic changes.
 enum class MenuItem { ContinueSearch, PrintAll, PrintRange, SaveAsText, ProgramUpdate, RegisterFileType };
 

@@ -12,29 +12,6 @@
 
 namespace karvelo {
 
-// Command numbers of the menu items and keys.
-enum CommandId : int {
-    kCmdLoad = 100,
-    kCmdSaveAsText,
-    kCmdExit,
-    kCmdNewSearch,
-    kCmdContinueSearch,
-    kCmdScrollTop,
-    kCmdScrollEnd,
-    kCmdClearMarks,
-    kCmdPrintAll,
-    kCmdPrintRange,
-    kCmdAbout,
-    kCmdChangeLog,
-    kCmdToDoList,
-    kCmdHelp,
-    kCmdEditErrorTexts,
-    kCmdViewErrorTexts,
-    kCmdProgramUpdate,
-    kCmdRegisterFileType,
-    kCmdReturn,
-};
-
 struct MainWindowFonts {
     HFONT normal = nullptr;     // font 1
     HFONT bold = nullptr;       // font 2
