@@ -26,6 +26,7 @@ void FakeAlarmTable::setRecords(std::vector<AlarmRecord> records) {
 }
 
 void FakeAlarmTable::setRowColour(int row, Colour colour) {
+    ++colourCalls;
     if (row >= 0 && row < rowCount()) colours[row] = colour;
 }
 

@@ -18,6 +18,7 @@ public:
     int topRow = 0;
     bool focused = false;
     std::vector<int> scrolls;  // every row brought to the top, in order
+    int colourCalls = 0;       // setRowColour calls, to see what marking costs
 
     int rowCount() override { return static_cast<int>(rows.size()); }
     std::string cell(int row, int column) override;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace karvelo {
@@ -149,8 +150,9 @@ void Win32AlarmTable::selectRow(int row) {
 }
 
 void Win32AlarmTable::scrollRowToTop(int row) {
-    // Back to the top first, then down by whole rows; the list stops at its end by itself.
-    ListView_Scroll(list_, 0, -10000 * rowHeight_);
+    // Back to the top first (however long the log), then down by whole rows; the list
+    // stops at its end by itself.
+    ListView_Scroll(list_, 0, -std::max(10000, rowCount() + 1) * rowHeight_);
     if (row > 0) ListView_Scroll(list_, 0, row * rowHeight_);
 }
 

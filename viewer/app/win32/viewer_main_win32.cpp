@@ -16,6 +16,7 @@
 #include "viewer/app/tips.hpp"
 #include "viewer/app/win32/file_dialogs_win32.hpp"
 #include "viewer/app/win32/main_window_win32.hpp"
+#include "viewer/app/win32/search_dialog_win32.hpp"
 
 namespace karvelo {
 namespace {
@@ -136,7 +137,8 @@ int run(HINSTANCE instance) {
     markStartBeforeFirstSave(settings);
 
     Win32FileDialogs dialogs(window.handle());
-    ViewerCommands commands(window, dialogs, messages, registry, *files, *clock);
+    Win32SearchDialog searchDialog(window.handle(), window.alarmTable(), fonts.normal);
+    ViewerCommands commands(window, dialogs, searchDialog, messages, registry, *files, *clock);
     window.context = &commands;
     window.onCommand = [](void* c, int command) { static_cast<ViewerCommands*>(c)->dispatch(command); };
     window.onTableEvent = [](void* c) { static_cast<ViewerCommands*>(c)->tableEvent(); };
