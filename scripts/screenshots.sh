@@ -24,3 +24,7 @@ shot() {  # name seconds-to-wait command...
 
 shot main-window 6 "$build/viewer/app/main_window_wintest.exe" \
     --gtest_also_run_disabled_tests --gtest_filter='*ShowForScreenshot*'
+shot search-dialog 7 "$build/viewer/app/viewer_gui_wintest.exe" \
+    --gtest_also_run_disabled_tests --gtest_filter='*SearchDialogForScreenshot*'
+shot alarm-texts 6 "$build/viewer/app/viewer_gui_wintest.exe" \
+    --gtest_also_run_disabled_tests --gtest_filter='*AlarmTextsForScreenshot*'
