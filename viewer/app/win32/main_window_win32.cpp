@@ -374,6 +374,13 @@ void Win32MainWindow::setDetail(std::string_view row, std::string_view alarmNo, 
     setText(kIdDetailText, text);
 }
 
+WindowPlacement Win32MainWindow::placement() const {
+    RECT frame{}, client{};
+    GetWindowRect(window_, &frame);
+    GetClientRect(window_, &client);
+    return {frame.top, frame.left, client.right, client.bottom + GetSystemMetrics(SM_CYMENU)};
+}
+
 void Win32MainWindow::showSelectedRow() {
     const int row = table_.selectedRow();
     setDetail(table_.cell(row, 1), table_.cell(row, 2), table_.cell(row, 6));

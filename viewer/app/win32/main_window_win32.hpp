@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "viewer/app/main_window_view.hpp"
+#include "viewer/app/settings.hpp"
 
 namespace karvelo {
 
@@ -71,6 +72,9 @@ public:
     void (*onClose)(void* context) = nullptr;
     void (*onDropFile)(void* context, const std::string& path) = nullptr;
     void* context = nullptr;
+
+    // Frame position and inner size (menu bar included), as the settings keep them.
+    WindowPlacement placement() const;
 
     // The detail line for the selected row (column titles when none is selected).
     void showSelectedRow();

@@ -72,14 +72,6 @@ bool startProcess(const std::string& program, const std::string& arguments, cons
                                                    folder.c_str(), SW_SHOWNORMAL)) > 32;
 }
 
-WindowPlacement placementOf(HWND window) {
-    RECT frame{}, client{};
-    GetWindowRect(window, &frame);
-    GetClientRect(window, &client);
-    // The stored inner height includes the menu bar.
-    return {frame.top, frame.left, client.right, client.bottom + GetSystemMetrics(SM_CYMENU)};
-}
-
 int run(HINSTANCE instance) {
     HelperError error;
     auto store = makeSystemKeyValueStore();
@@ -156,7 +148,7 @@ int run(HINSTANCE instance) {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-    saveSettings(registry, messages, settings, placementOf(window.handle()), *files, values.tempFolder);
+    saveSettings(registry, messages, settings, window.placement(), *files, values.tempFolder);
     DestroyWindow(window.handle());
     return 0;
 }
