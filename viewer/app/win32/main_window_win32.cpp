@@ -134,8 +134,12 @@ void Win32AlarmTable::setRecords(std::vector<AlarmRecord> records) {
 
 void Win32AlarmTable::setRowColour(int row, Colour colour) {
     if (row < 0 || row >= rowCount()) return;
+    if (colours_[row] == colour) return;
     colours_[row] = colour;
-    ListView_RedrawItems(list_, row, row);
+    // Only a row in view needs drawing now; the others take their colour when they are
+    // drawn. This keeps marking thousands of hits as cheap as the rows it marks.
+    const int top = ListView_GetTopIndex(list_);
+    if (row >= top && row <= top + ListView_GetCountPerPage(list_)) ListView_RedrawItems(list_, row, row);
 }
 
 int Win32AlarmTable::selectedRow() {
