@@ -1,4 +1,5 @@
 // karvelo.exe: start-up checks, settings, the main window and its event loop.
+#include <winsock2.h>
 #include <windows.h>
 #include <shellapi.h>
 
@@ -14,6 +15,7 @@
 #include "viewer/app/settings.hpp"
 #include "viewer/app/startup.hpp"
 #include "viewer/app/tips.hpp"
+#include "viewer/app/update_schedule.hpp"
 #include "viewer/app/win32/file_dialogs_win32.hpp"
 #include "viewer/app/win32/main_window_win32.hpp"
 #include "viewer/app/win32/search_dialog_win32.hpp"
@@ -93,18 +95,18 @@ int run(HINSTANCE instance) {
         showStartBox(messages, *refusal);
         return 1;
     }
-    // The settings key belongs to the viewer's user; the first start creates it.
-    if (registry.RegistryKeyExists(kCurrentUser, record::kProgramKey) != 1) {
-        registry.RegistryCreateKey(kCurrentUser, record::kProgramKey);
-    }
+    if (!ensureUpdateSchedule(registry, clock->localTime())) return 1;
     if (helpers.SingleInstanceGuard("Karvelo") == 1) {
         showStartBox(messages, secondInstanceRefusal());
         return 1;
     }
     if (const auto warning = resolutionWarning(dpi)) showStartBox(messages, *warning);
 
+    // A hidden window that stays for the whole run, and the "loading" window until the main
+    // window is shown.
+    HWND hidden = CreateWindowExA(0, "STATIC", "Karvelo", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, instance, nullptr);
     HWND loading = showLoadingWindow(instance);
-    if (!loading) return 1;
+    if (!hidden || !loading) return 1;
 
     const std::string personal = helpers.PersonalFolder();
     if (!personal.empty()) files->createFolder(personal + "Karvelo_Daten\\");
@@ -137,6 +139,11 @@ int run(HINSTANCE instance) {
     window.onClose = [](void* c) { static_cast<ViewerCommands*>(c)->ending = true; };
     window.onDropFile = [](void* c, const std::string& path) { static_cast<ViewerCommands*>(c)->openFile(path); };
 
+    // The network layer serves the update; without it the update item is disabled.
+    WSADATA wsa{};
+    const bool network = WSAStartup(MAKEWORD(1, 1), &wsa) == 0;
+    if (!network) window.enableMenuItem(MenuItem::ProgramUpdate, false);
+
     DestroyWindow(loading);
     ShowWindow(window.handle(), SW_SHOW);
     UpdateWindow(window.handle());
@@ -150,6 +157,8 @@ int run(HINSTANCE instance) {
     }
     saveSettings(registry, messages, settings, window.placement(), *files, values.tempFolder);
     DestroyWindow(window.handle());
+    DestroyWindow(hidden);
+    if (network) WSACleanup();
     return 0;
 }
 
