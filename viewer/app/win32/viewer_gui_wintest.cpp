@@ -4,9 +4,11 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <shlobj.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 
 #include "common/testing/fixed_clock.hpp"
@@ -165,6 +167,31 @@ TEST_F(Viewer, SearchThroughTheRealDialog) {
     commands.dispatch(kCmdNewSearch);
     EXPECT_EQ(commands.search().searchText(), "K\xFChlmitteldruck zu niedrig");
     EXPECT_EQ(window.alarmTable().selectedRow(), 3);
+}
+
+// Drops a file onto the window the way the shell does.
+void dropFile(HWND window, const std::string& path) {
+    const SIZE_T size = sizeof(DROPFILES) + path.size() + 2;
+    HGLOBAL memory = GlobalAlloc(GHND, size);
+    auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+    drop->pFiles = sizeof(DROPFILES);
+    drop->fWide = FALSE;
+    memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), path.c_str(), path.size());
+    GlobalUnlock(memory);
+    SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+TEST_F(Viewer, DroppedFilesLoadWithTheLoadsChecks) {
+    window.context = &commands;
+    window.onDropFile = [](void* c, const std::string& path) { static_cast<ViewerCommands*>(c)->openFile(path); };
+    dropFile(window.handle(), "D:\\Logs\\Alarmlog.com");
+    EXPECT_EQ(ListView_GetItemCount(window.alarmListHandle()), 7);
+    EXPECT_TRUE(dialogs.calls.empty());  // no open dialog
+    files.putFile("D:\\Logs\\notiz.txt", "x");
+    dropFile(window.handle(), "D:\\Logs\\notiz.txt");
+    EXPECT_EQ(ListView_GetItemCount(window.alarmListHandle()), 0);
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown.back().text, "Das File ist keine *.com Datei.");
 }
 
 TEST_F(Viewer, AlarmTextFileTakesTheTablePlace) {
