@@ -48,7 +48,13 @@ int menuCommand(MenuItem item) {
     return 0;
 }
 
-Win32MainWindow* self(HWND window) {
+// The window object behind a window of ours: handed over at creation and kept in the
+// window's user data.
+Win32MainWindow* self(HWND window, UINT message, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
     return reinterpret_cast<Win32MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
@@ -442,11 +448,7 @@ LRESULT Win32MainWindow::handleNotify(NMHDR* header) {
 }
 
 LRESULT CALLBACK Win32MainWindow::frameProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    Win32MainWindow* w = self(window);
+    Win32MainWindow* w = self(window, message, lParam);
     switch (message) {
         case WM_COMMAND: {
             int command = LOWORD(wParam);
@@ -486,11 +488,7 @@ LRESULT CALLBACK Win32MainWindow::frameProc(HWND window, UINT message, WPARAM wP
 }
 
 LRESULT CALLBACK Win32MainWindow::scrollProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    Win32MainWindow* w = self(window);
+    Win32MainWindow* w = self(window, message, lParam);
     if (w && (message == WM_VSCROLL || message == WM_HSCROLL)) {
         w->scrollBy(message == WM_VSCROLL ? SB_VERT : SB_HORZ, LOWORD(wParam), HIWORD(wParam));
         return 0;
@@ -499,11 +497,7 @@ LRESULT CALLBACK Win32MainWindow::scrollProc(HWND window, UINT message, WPARAM w
 }
 
 LRESULT CALLBACK Win32MainWindow::panelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* create = reinterpret_cast<CREATESTRUCTA*>(lParam);
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
-    }
-    Win32MainWindow* w = self(window);
+    Win32MainWindow* w = self(window, message, lParam);
     switch (message) {
         case WM_NOTIFY:
             if (w) return w->handleNotify(reinterpret_cast<NMHDR*>(lParam));

@@ -7,43 +7,22 @@
 
 #include <cstdlib>
 
+#include "viewer/app/testing/win32/gui_reading.hpp"
 #include "viewer/core/alarm_log.hpp"
 
 namespace karvelo {
 namespace {
 
-void pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+using testing::listText;
+using testing::menuEnabled;
+using testing::pump;
+using testing::windowText;
 
-std::string listText(HWND list, int row, int column) {
-    char buffer[512] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof buffer;
-    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return buffer;
-}
-
-std::string windowText(HWND window) {
-    char buffer[512] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
-}
 
 std::string menuText(HMENU menu, int command) {
     char buffer[128] = {};
     GetMenuStringA(menu, command, buffer, sizeof buffer, MF_BYCOMMAND);
     return buffer;
-}
-
-bool menuEnabled(HWND window, int command) {
-    return !(GetMenuState(GetMenu(window), command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
 }
 
 std::vector<AlarmRecord> sampleRecords(int n) {

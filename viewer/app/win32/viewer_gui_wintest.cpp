@@ -17,39 +17,18 @@
 #include "common/testing/scripted_message_boxes.hpp"
 #include "viewer/app/commands.hpp"
 #include "viewer/app/testing/fake_main_window.hpp"
+#include "viewer/app/testing/win32/gui_reading.hpp"
 #include "viewer/app/win32/main_window_win32.hpp"
 #include "viewer/app/win32/search_dialog_win32.hpp"
 
 namespace karvelo {
 namespace {
 
-void pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-}
+using testing::pump;
+constexpr auto text = testing::windowText;
+constexpr auto cell = testing::listText;
+constexpr auto enabled = testing::menuEnabled;
 
-std::string text(HWND window) {
-    char buffer[512] = {};
-    GetWindowTextA(window, buffer, sizeof buffer);
-    return buffer;
-}
-
-std::string cell(HWND list, int row, int column) {
-    char buffer[512] = {};
-    LVITEMA item{};
-    item.iSubItem = column;
-    item.pszText = buffer;
-    item.cchTextMax = sizeof buffer;
-    SendMessageA(list, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-    return buffer;
-}
-
-bool enabled(HWND window, int command) {
-    return !(GetMenuState(GetMenu(window), command, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED));
-}
 
 // The sample alarm log of the repository, read from the checkout.
 std::string sampleLog() {
