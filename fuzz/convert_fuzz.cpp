@@ -14,5 +14,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         karvelo::formatConvertedText("C:\\Logs\\Alarmlog.com", log.records, {2012, 12, 28, 9, 5, 7});
     // Every record is seven lines of at least 15 characters: the text cannot be shorter.
     if (text.size() < log.records.size() * 7 * 16) __builtin_trap();
+    // The one-pass converter must give exactly the same bytes.
+    if (karvelo::convertLogToText(lines, "C:\\Logs\\Alarmlog.com", {2012, 12, 28, 9, 5, 7}) != text) {
+        __builtin_trap();
+    }
     return 0;
 }

@@ -88,19 +88,15 @@ public:
         if (!read.opened) return fail(input, kMsgNotReadable);
         if (read.lines.size() < kMinLogLines) return fail(input, kMsgTooFewLines);
 
-        const AlarmLog log = parseAlarmLog(read.lines);
-        const DateTime now = clock_.localTime();
+        const std::string text = convertLogToText(read.lines, input, clock_.localTime());
         if (o.toStdout) {
-            const std::string text = formatConvertedText(input, log.records, now);
             out_.write(text.data(), static_cast<std::streamsize>(text.size()));
             out_.flush();
             return out_.good() || fail(input, kMsgNotCreated);
         }
         const std::string folder = o.folder ? withSeparator(*o.folder) : std::string(folderPart(input));
         const std::string target = convertedTextName(folder, input);
-        if (!writeConvertedText(files_, target, input, log.records, now)) {
-            return fail(target, kMsgNotCreated);
-        }
+        if (!files_.writeFile(target, text)) return fail(target, kMsgNotCreated);
         return true;
     }
 

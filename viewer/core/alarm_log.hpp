@@ -1,5 +1,7 @@
 #pragma once
 // Conversion of an alarm log's lines into alarm records.
+#include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,21 @@ struct AlarmLog {
     std::string head;  // the file's first line
     std::vector<AlarmRecord> records;
 };
+
+// One record as it stands in the lines, before it becomes an AlarmRecord: the fields
+// trimmed, the alarm text still in its parts (joined and then trimmed as one text).
+struct RecordParts {
+    std::size_t number;  // running number, from 1
+    std::string_view alarmNo, comeDate, comeTime, goDate, goTime, clear;
+    std::span<const std::string_view> textParts;
+};
+
+// Calls `emit` for every record of an alarm log's lines, in file order; the views are
+// valid during the call.
+void forEachRecord(const LineList& lines, const std::function<void(const RecordParts&)>& emit);
+
+// Appends the text parts joined and trimmed of spaces at both ends.
+void appendTrimmedText(std::string& out, std::span<const std::string_view> parts);
 
 // Converts the lines of an alarm log (head line, three ignored lines, then records in
 // fixed columns) into its head line and records. Every record of the file is returned,

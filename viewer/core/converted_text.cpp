@@ -1,5 +1,7 @@
 #include "viewer/core/converted_text.hpp"
 
+#include <cstdio>
+
 #include "common/product.hpp"
 #include "common/text.hpp"
 
@@ -28,6 +30,26 @@ private:
     std::string& out_;
 };
 
+void writeHead(LineWriter& w, std::string_view sourcePath) {
+    const std::string rule78(78, '-');
+    w.line("Head").line(rule78).line("Originalpfad:").line(folderPart(sourcePath));
+    w.line("Dies ist die in eine *.txt Datei umformatierte Fehlerprotokolldatei:");
+    w.line(fileNamePart(sourcePath)).line();
+    w.line("Umformatierungsprogramm: Karvelo.exe", kMakerCredit);
+    w.line("Version: ", kVersionText).line("Datum  : ", kReleaseDate);
+    w.line(rule78).line("Head end").line().line("Protokoll lines").line(kBlockRule);
+}
+
+void writeTrailer(LineWriter& w, std::size_t n, const DateTime& saveTime) {
+    const std::string rule32(32, '-');
+    w.line("Protokoll lines end").line().line("Protokoll items").line(rule32);
+    w.line("this protokoll have:");
+    w.line(std::to_string(n), " Protokoll itmes").line(std::to_string(7 * n), " Protokoll lines");
+    w.line("Saving date yyyy-mm-dd / hh:mm:ss");
+    w.line(formatDateMask("%yyyy-%mm-%dd / %hh:%ii:%ss", saveTime));
+    w.line(rule32).line("Protokoll itmes end");
+}
+
 }  // namespace
 
 std::string formatConvertedText(std::string_view sourcePath, std::span<const AlarmRecord> records,
@@ -40,29 +62,39 @@ std::string formatConvertedText(std::string_view sourcePath, std::span<const Ala
     std::string out;
     out.reserve(estimate);
     LineWriter w(out);
-
-    const std::string rule78(78, '-');
-    w.line("Head").line(rule78).line("Originalpfad:").line(folderPart(sourcePath));
-    w.line("Dies ist die in eine *.txt Datei umformatierte Fehlerprotokolldatei:");
-    w.line(fileNamePart(sourcePath)).line();
-    w.line("Umformatierungsprogramm: Karvelo.exe", kMakerCredit);
-    w.line("Version: ", kVersionText).line("Datum  : ", kReleaseDate);
-    w.line(rule78).line("Head end").line().line("Protokoll lines").line(kBlockRule);
-
+    writeHead(w, sourcePath);
     for (const auto& r : records) {
         w.line(kLabels[0], r.runningNo).line(kLabels[1], r.alarmNo).line(kLabels[2], r.come);
         w.line(kLabels[3], r.go).line(kLabels[4], r.clear).line(kLabels[5], r.text);
         w.line(kBlockRule);
     }
+    writeTrailer(w, records.size(), saveTime);
+    return out;
+}
 
-    const std::string rule32(32, '-');
-    const std::size_t n = records.size();
-    w.line("Protokoll lines end").line().line("Protokoll items").line(rule32);
-    w.line("this protokoll have:");
-    w.line(std::to_string(n), " Protokoll itmes").line(std::to_string(7 * n), " Protokoll lines");
-    w.line("Saving date yyyy-mm-dd / hh:mm:ss");
-    w.line(formatDateMask("%yyyy-%mm-%dd / %hh:%ii:%ss", saveTime));
-    w.line(rule32).line("Protokoll itmes end");
+std::string convertLogToText(const LineList& lines, std::string_view sourcePath, const DateTime& saveTime) {
+    std::string out;
+    // The text is about a third longer than the log; reserving that spares the copies of
+    // a growing string.
+    out.reserve(lines.byteCount() + lines.byteCount() / 2 + 1024);
+    LineWriter w(out);
+    writeHead(w, sourcePath);
+    std::size_t n = 0;
+    char number[24];
+    forEachRecord(lines, [&](const RecordParts& p) {
+        n = p.number;
+        const int digits = std::snprintf(number, sizeof number, "%zu", p.number);
+        w.line(kLabels[0], std::string_view(number, static_cast<std::size_t>(digits)));
+        w.line(kLabels[1], p.alarmNo);
+        out.append(kLabels[2]).append(p.comeDate).append(" / ").append(p.comeTime).append(kCrLf);
+        out.append(kLabels[3]).append(p.goDate).append(" / ").append(p.goTime).append(kCrLf);
+        w.line(kLabels[4], p.clear);
+        out.append(kLabels[5]);
+        appendTrimmedText(out, p.textParts);
+        out.append(kCrLf);
+        w.line(kBlockRule);
+    });
+    writeTrailer(w, n, saveTime);
     return out;
 }
 

@@ -15,6 +15,10 @@ namespace karvelo {
 std::string formatConvertedText(std::string_view sourcePath, std::span<const AlarmRecord> records,
                                 const DateTime& saveTime);
 
+// The converted text of an alarm log's lines in one pass, without building AlarmRecords;
+// the same bytes as formatConvertedText of parseAlarmLog's records.
+std::string convertLogToText(const LineList& lines, std::string_view sourcePath, const DateTime& saveTime);
+
 // Writes the converted text to `targetPath`, replacing an existing file. False when the
 // file cannot be created or written completely (no partial file is left behind then).
 bool writeConvertedText(FileSystem& files, std::string_view targetPath, std::string_view sourcePath,

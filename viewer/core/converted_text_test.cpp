@@ -87,3 +87,29 @@ TEST(ConvertedTextName, FolderPlusBaseNamePlusTxt) {
 
 }  // namespace
 }  // namespace karvelo
+
+namespace karvelo {
+namespace {
+
+TEST(ConvertLogToText, SameBytesAsTheRecordsWritten) {
+    const std::string first = "  700012 13.11.12 - 13.11.12  RESET      :   ";
+    const std::string pad(41, ' ');
+    const std::string logs[] = {
+        "",
+        "nur Kopf",
+        "Kopf\r\n2\r\n3\r\n4\r\n",
+        "Kopf\r\n2\r\n3\r\n4\r\n" + first + "  Text \r\n  08:15:00  08:20:30" + pad + "  mehr  \r\n",
+        "K\n2\n3\n4\n" + first + "\n" + pad + "   \n" + pad + " x\n" + std::string(39, ' ') + ":z\n" + first + "B\n",
+        "K\r2\r3\r4\r" + pad + "nur Text\r" + first + "   \r" + pad + "   ",
+    };
+    for (const auto& bytes : logs) {
+        const LineList lines(bytes);
+        const DateTime saved{2012, 12, 28, 9, 5, 7};
+        EXPECT_EQ(convertLogToText(lines, "D:\\Logs\\a.com", saved),
+                  formatConvertedText("D:\\Logs\\a.com", parseAlarmLog(lines).records, saved))
+            << ::testing::PrintToString(bytes);
+    }
+}
+
+}  // namespace
+}  // namespace karvelo
