@@ -4,18 +4,12 @@
 
 #include <sstream>
 
+#include "common/testing/fixed_clock.hpp"
 #include "common/testing/memory_file_system.hpp"
 #include "viewer/core/converted_text.hpp"
 
 namespace karvelo {
 namespace {
-
-class FixedClock final : public Clock {
-public:
-    DateTime localTime() override { return {2012, 12, 28, 9, 5, 7}; }
-    DateTime universalTime() override { return {2012, 12, 28, 8, 5, 7}; }
-    std::uint32_t tickCount() override { return 0; }
-};
 
 const std::string kLog =
     "Kopf\r\n2\r\n3\r\n4\r\n"
@@ -30,7 +24,7 @@ protected:
         return runConvert(args, fs_, clock_, out_, err_);
     }
     testing::MemoryFileSystem fs_;
-    FixedClock clock_;
+    testing::FixedClock clock_;
     std::ostringstream out_, err_;
 };
 
