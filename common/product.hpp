@@ -9,9 +9,6 @@ inline constexpr std::string_view kVersionText = "V001.000.015";
 inline constexpr std::string_view kReleaseDate = "28.12.2012";
 inline constexpr std::string_view kMakerCredit = " - ein Werkzeug von Brenmoor für Servicetechniker";
 
-}  // namespace karvelo
-
-namespace karvelo {
 // The maker's web server (host name only).
 inline constexpr std::string_view kMakerHost = "www.brenmoor.de";
 }  // namespace karvelo

@@ -40,9 +40,7 @@ void ViewerCommands::dispatch(int command) {
 }
 
 void ViewerCommands::tableEvent() {
-    AlarmTable& table = window_.alarmTable();
-    const int row = table.selectedRow();
-    window_.setDetail(table.cell(row, 1), table.cell(row, 2), table.cell(row, 6));
+    showSelectedRow(window_);
     search_.onTableEvent();
 }
 

@@ -158,8 +158,8 @@ void LogLoader::saveLogAsText() {
     std::vector<AlarmRecord> records;
     records.reserve(static_cast<std::size_t>(rows));
     for (int row = 0; row < rows; ++row) {
-        records.push_back({table.cell(row, 1), table.cell(row, 2), table.cell(row, 3), table.cell(row, 4),
-                           table.cell(row, 5), table.cell(row, 6)});
+        auto text = [&](int column) { return std::string(table.cell(row, column)); };
+        records.push_back({text(1), text(2), text(3), text(4), text(5), text(6)});
     }
     const std::string target = folder + loaded_.baseName + ".txt";
     // A write that stops part-way (full disk) also counts as a failure: the writer removes

@@ -58,8 +58,9 @@ public:
     virtual ~AlarmTable() = default;
     virtual int rowCount() = 0;
     // Column 1..6 of a row (AlarmRecord order); row -1 gives the column titles; a row at or
-    // beyond the end gives empty texts.
-    virtual std::string cell(int row, int column) = 0;
+    // beyond the end gives empty texts. The view is valid until the table changes; reading
+    // a cell copies nothing, which keeps a search over many rows cheap.
+    virtual std::string_view cell(int row, int column) = 0;
     virtual void clear() = 0;
     // Appends the records as rows, shaded alternately mint (odd running numbers) and white.
     virtual void setRecords(std::vector<AlarmRecord> records) = 0;
@@ -70,6 +71,11 @@ public:
     virtual void scrollRowToTop(int row) = 0;
     virtual void focus() = 0;
 };
+
+class MainWindowView;
+
+// The detail line for the table's selected row (the column titles when none is selected).
+void showSelectedRow(MainWindowView& window);
 
 class MainWindowView {
 public:

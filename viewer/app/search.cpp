@@ -72,6 +72,8 @@ void Search::newSearch() {
     for (;;) {
         ++position_;
         if (rowMatches(position_)) {
+            // Marked without scrolling: the one scroll after marking the other hits brings
+            // this row to the top.
             lastSearchHit_ = true;
             table.focus();
             table.selectRow(position_);

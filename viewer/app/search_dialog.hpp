@@ -35,7 +35,9 @@ inline std::string searchDialogPreset(std::string_view searchText) {
 
 // "Fehlertext aus der markierten Zeile übernehmen": the selected row's alarm text, whole
 // (the input limit applies to typing only); with no selection the column title.
-inline std::string takeOverSelectedText(AlarmTable& table) { return table.cell(table.selectedRow(), 6); }
+inline std::string takeOverSelectedText(AlarmTable& table) {
+    return std::string(table.cell(table.selectedRow(), 6));
+}
 
 // Return in the dialog: in the text field it moves the focus to "Fertig - Suche starten",
 // on a button it presses that button.

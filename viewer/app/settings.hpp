@@ -9,11 +9,10 @@
 #include "common/file_system.hpp"
 #include "common/registry_helper.hpp"
 #include "viewer/app/messages.hpp"
+#include "viewer/app/tips.hpp"
 
 namespace karvelo {
 
-// The tips file the viewer writes into the temporary folder at start and deletes at the end.
-inline constexpr std::string_view kTipsFileName = "karvelotipps.txt";
 
 inline constexpr std::string_view kSettingsNotInitialised = "Das Programm ist nicht initialisiert.";
 inline constexpr std::string_view kSettingsNotSaved =

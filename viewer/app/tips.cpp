@@ -2,7 +2,6 @@
 
 #include <string>
 
-#include "viewer/app/settings.hpp"
 
 namespace karvelo {
 

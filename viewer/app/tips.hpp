@@ -6,6 +6,9 @@
 
 namespace karvelo {
 
+// The tips file in the temporary folder; the settings save at the end deletes it.
+inline constexpr std::string_view kTipsFileName = "karvelotipps.txt";
+
 // Five tips, separated by CR LF, no line end after the last.
 std::string_view tipsText();
 

@@ -2,7 +2,7 @@
 
 namespace karvelo::testing {
 
-std::string FakeAlarmTable::cell(int row, int column) {
+std::string_view FakeAlarmTable::cell(int row, int column) {
     static const char* const kTitles[] = {"", "Lfd.-Nr.", "Fehler-Nr.", "Kommen", "Gehen", "Löschen", "Fehlertext"};
     if (column < 1 || column > 6) return {};
     if (row < 0) return kTitles[column];

@@ -21,7 +21,7 @@ public:
     int colourCalls = 0;       // setRowColour calls, to see what marking costs
 
     int rowCount() override { return static_cast<int>(rows.size()); }
-    std::string cell(int row, int column) override;
+    std::string_view cell(int row, int column) override;
     void clear() override;
     void setRecords(std::vector<AlarmRecord> records) override;
     void setRowColour(int row, Colour colour) override;

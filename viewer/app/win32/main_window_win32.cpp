@@ -102,7 +102,7 @@ MainWindowFonts createViewerFonts(int dpi) {
 
 // ---- alarm table
 
-std::string Win32AlarmTable::cell(int row, int column) {
+std::string_view Win32AlarmTable::cell(int row, int column) {
     if (column < 1 || column > 6) return {};
     if (row < 0) return kAlarmTitles[column];
     return textFor(row, column);
@@ -389,11 +389,6 @@ WindowPlacement Win32MainWindow::placement() const {
     GetWindowRect(window_, &frame);
     GetClientRect(window_, &client);
     return {frame.top, frame.left, client.right, client.bottom + GetSystemMetrics(SM_CYMENU)};
-}
-
-void Win32MainWindow::showSelectedRow() {
-    const int row = table_.selectedRow();
-    setDetail(table_.cell(row, 1), table_.cell(row, 2), table_.cell(row, 6));
 }
 
 void Win32MainWindow::setErrorTexts(std::vector<ErrorTextRow> rows) {

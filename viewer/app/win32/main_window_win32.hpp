@@ -29,7 +29,7 @@ public:
     HWND handle() const { return list_; }
 
     int rowCount() override { return static_cast<int>(rows_.size()); }
-    std::string cell(int row, int column) override;
+    std::string_view cell(int row, int column) override;
     void clear() override;
     void setRecords(std::vector<AlarmRecord> records) override;
     void setRowColour(int row, Colour colour) override;
@@ -75,9 +75,6 @@ public:
 
     // Frame position and inner size (menu bar included), as the settings keep them.
     WindowPlacement placement() const;
-
-    // The detail line for the selected row (column titles when none is selected).
-    void showSelectedRow();
 
     // MainWindowView
     AlarmTable& alarmTable() override { return table_; }

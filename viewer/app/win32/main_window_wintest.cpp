@@ -85,11 +85,11 @@ TEST_F(MainWindow, VirtualTableShowsRowsAndColours) {
     window.alarmTable().setRowColour(3, kMarkingRed);
     window.alarmTable().selectRow(3);
     EXPECT_EQ(window.alarmTable().selectedRow(), 3);
-    window.showSelectedRow();
+    showSelectedRow(window);
     EXPECT_EQ(windowText(window.control(Win32MainWindow::kIdDetailRow)), "4");
     EXPECT_EQ(windowText(window.control(Win32MainWindow::kIdDetailText)), "Schutzt\xFC" "r offen 4");
     window.alarmTable().selectRow(-1);
-    window.showSelectedRow();
+    showSelectedRow(window);
     EXPECT_EQ(windowText(window.control(Win32MainWindow::kIdDetailNumber)), "Fehler-Nr.");
     window.alarmTable().scrollRowToTop(500);
     EXPECT_EQ(ListView_GetTopIndex(list), 500);
@@ -125,7 +125,7 @@ TEST_F(MainWindow, DISABLED_ShowForScreenshot) {
     window.alarmTable().setRecords(sampleRecords(40));
     window.alarmTable().setRowColour(2, kMarkingRed);
     window.alarmTable().selectRow(2);
-    window.showSelectedRow();
+    showSelectedRow(window);
     window.setSearchStatus("Suche erfolgreich auf Zeile: 3 / weiter suchen F3 / neue Suche F2 / oder Men\xFC");
     window.setSearchText("SCHUTZT\xDCR");
     const char* seconds = std::getenv("KARVELO_SHOW_SECONDS");

@@ -108,6 +108,13 @@ std::optional<SearchDialogResult> Win32SearchDialog::run(std::string_view preset
     SetFocus(text);
     if (onShown) onShown(context, dialog_);
 
+    // The default-button look follows the focus; it is redrawn only when the focus moves.
+    HWND lastFocus = nullptr;
+    auto followFocus = [&] {
+        const HWND focus = GetFocus();
+        if (focus != lastFocus) markDefault(dialog_, focus);
+        lastFocus = focus;
+    };
     MSG msg;
     while (!closed_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
         if (msg.message == WM_KEYDOWN && msg.wParam == VK_RETURN && IsChild(dialog_, msg.hwnd)) {
@@ -120,14 +127,14 @@ std::optional<SearchDialogResult> Win32SearchDialog::run(std::string_view preset
                 case SearchDialogReturnKey::CloseDone: SendMessageA(dialog_, WM_COMMAND, kIdDone, 0); break;
                 case SearchDialogReturnKey::CloseCancel: SendMessageA(dialog_, WM_COMMAND, kIdCancel, 0); break;
             }
-            markDefault(dialog_, GetFocus());
+            followFocus();
             continue;
         }
         if (!IsDialogMessageA(dialog_, &msg)) {
             TranslateMessage(&msg);
             DispatchMessageA(&msg);
         }
-        markDefault(dialog_, GetFocus());
+        followFocus();
     }
     result_.text = textOf(text);
     result_.ignoreCase = IsDlgButtonChecked(dialog_, kIdIgnoreCase) == BST_CHECKED;
